@@ -84,7 +84,7 @@ void BuildAutomaticTexts(_listdat& entry, const _wettbewerbskonfig& config) {
   const std::string& ringsOrDividers = rings == " " ? dividers : rings;
 
   std::string text1;
-  std::string text2 = classes;
+  std::string_view text2 = classes;
   switch (kind) {
     case kKindUnsorted:
       text1 = Sprintf("%s %s, ", "Ergebnisse", UnsortedTargetsText(entry, config).c_str());
