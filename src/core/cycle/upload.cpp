@@ -130,6 +130,11 @@ platform::MessageResult RunUpload(const UploadPlan& plan, platform::FtpClient& c
   }
 }
 
+platform::MessageResult RunUpload(const UploadPlan& plan, UploadView& view) {
+  platform::CurlFtpClient client;
+  return RunUpload(plan, client, view);
+}
+
 UploadErrorCountdown::UploadErrorCountdown(int seconds)
     : shown_(seconds > 0), remaining_(seconds), buttonCaption_(CaptionFor(seconds)) {}
 

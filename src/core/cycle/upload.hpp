@@ -88,6 +88,9 @@ class UploadView {
 platform::MessageResult RunUpload(const UploadPlan& plan, platform::FtpClient& client, UploadView& view,
                                   const std::atomic<bool>* cancelRequested = nullptr);
 
+// The same with a libcurl client of its own: the command line's synchronous upload.
+platform::MessageResult RunUpload(const UploadPlan& plan, UploadView& view);
+
 // The countdown of the upload error dialog, driven by a 1-second timer of the front end: the button
 // shows the remaining seconds, and the dialog closes itself with OK after the last tick.
 class UploadErrorCountdown {
@@ -116,7 +119,9 @@ class UploadJob {
 
   UploadJob();  // uploads with libcurl
   explicit UploadJob(ClientFactory makeClient);
-  ~UploadJob();  // stops a running upload and waits for its end
+  // Stops a running upload and waits for its end: the view must not be waiting, at that moment, for
+  // the thread that destroys the job.
+  ~UploadJob();
   UploadJob(const UploadJob&) = delete;
   UploadJob& operator=(const UploadJob&) = delete;
 
