@@ -118,9 +118,9 @@ constexpr const char* kSchema =
     "CREATE TABLE Stmsch (Nummer INTEGER, Name TEXT);";
 
 bool FillDatabase(sqlite3* db, const CompetitionDescription& competition) {
-  if (sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) return false;
+  // One transaction for everything: one write to the disk instead of one per row.
   if (sqlite3_exec(db, "BEGIN;", nullptr, nullptr, nullptr) != SQLITE_OK) return false;
-  bool ok = true;
+  bool ok = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) == SQLITE_OK;
   {
     Insert tln(
         db,

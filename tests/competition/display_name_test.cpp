@@ -1,7 +1,8 @@
 // The name display rule in both name orders, and how over-long names are cut.
+#include "core/competition/display_name.hpp"
+
 #include <gtest/gtest.h>
 
-#include "core/competition/display_name.hpp"
 #include "core/platform/cp1252.hpp"
 
 namespace wex {
@@ -49,7 +50,8 @@ TEST(display_name, long_names_are_cut_to_the_name_field_keeping_the_marks) {
       {"Müller-Lüdenscheidt, Hans-Peter Maria¹"_w, "Müller-Lüdenscheidt Hans-Pe ¹"_w,
        "Hans-Peter Maria Müller-Lüd ¹"_w},
       // A cut right behind a blank drops the blank before the marks.
-      {"Abcdefghijklmnopqrstuvwxyz, Vorname¹"_w, "Abcdefghijklmnopqrstuvwxyz ¹"_w, "Vorname Abcdefghijklmnopqrs ¹"_w},
+      {"Abcdefghijklmnopqrstuvwxyz, Vorname¹"_w, "Abcdefghijklmnopqrstuvwxyz ¹"_w,
+       "Vorname Abcdefghijklmnopqrs ¹"_w},
       // Only the first 49 characters of a raw name count: the mark in the 50th is lost.
       {std::string(45, 'x') + ", Ab¹"_w, std::string(29, 'x'), "Ab " + std::string(26, 'x')},
   };

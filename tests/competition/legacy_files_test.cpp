@@ -1,11 +1,12 @@
 // The configuration test and the legacy files, on files written byte by byte.
+#include "core/competition/legacy_files.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "cli/tarvisco_writer.hpp"
 #include "competition/sample_competition.hpp"
-#include "core/competition/legacy_files.hpp"
 #include "support/fakes.hpp"
 
 namespace wex {
@@ -129,7 +130,10 @@ TEST(competition_config, identification_decides_and_a_short_file_keeps_the_rest)
   // 100 bytes with the identification: valid; the fields it covers are new, the others keep their bytes.
   std::string head(100, '\0');
   std::memcpy(head.data(), "TARVISCO_DATEI V1199 GROEBENFALTER", 35);
-  std::memcpy(head.data() + 40, "SG Gr\xF6" "benried", 13);
+  std::memcpy(head.data() + 40,
+              "SG Gr\xF6"
+              "benried",
+              13);
   test::WriteAll(path, head);
   EXPECT_TRUE(TestCompetitionConfig(c, path));
   EXPECT_EQ(std::string(c.config.veranstalter), "SG Gröbenried"_w);

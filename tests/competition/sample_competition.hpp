@@ -61,10 +61,10 @@ std::string Bytes(const T& record) {
 }
 
 // Records equal byte for byte (gtest shows the differing bytes).
-#define EXPECT_SAME_RECORDS(a, b)                                      \
-  do {                                                                 \
-    ASSERT_EQ((a).size(), (b).size());                                 \
-    for (std::size_t i_ = 0; i_ < (a).size(); ++i_)                    \
+#define EXPECT_SAME_RECORDS(a, b)                                                             \
+  do {                                                                                        \
+    ASSERT_EQ((a).size(), (b).size());                                                        \
+    for (std::size_t i_ = 0; i_ < (a).size(); ++i_)                                           \
       EXPECT_EQ(::wex::test::Bytes((a)[i_]), ::wex::test::Bytes((b)[i_])) << "record " << i_; \
   } while (0)
 
