@@ -60,7 +60,7 @@ TEST(database, values_are_split_marks_follow_the_last_row_and_team_results_stay_
   const Competition c = ReadFolder(dir, true);
 
   ASSERT_EQ(c.participants.size(), 2u);
-  EXPECT_EQ(c.participants[0].tlnr, 3);
+  EXPECT_EQ(+c.participants[0].tlnr, 3);
   _ergdateilist huber{};
   huber.tlnr = 7;
   SetFieldText(huber.name, "Josef Huber");
@@ -80,8 +80,8 @@ TEST(database, values_are_split_marks_follow_the_last_row_and_team_results_stay_
   EXPECT_EQ(test::Bytes(c.participants[1]), test::Bytes(huber));
 
   ASSERT_EQ(c.homeTeams.size(), 2u);
-  EXPECT_EQ(c.homeTeams[0].nummer, 4);
-  EXPECT_EQ(c.homeTeams[1].nummer, 2);
+  EXPECT_EQ(+c.homeTeams[0].nummer, 4);
+  EXPECT_EQ(+c.homeTeams[1].nummer, 2);
   EXPECT_EQ(std::string(c.homeTeams[1].name), "SG Gröbenried"_w);
 }
 
@@ -131,12 +131,12 @@ TEST(database, odd_rows_never_reach_past_the_record) {
   second.ergebnisse[1].mannschaftsergebnis = static_cast<std::int16_t>(INT_MIN);
   EXPECT_EQ(test::Bytes(c.participants[1]), test::Bytes(second));
 
-  EXPECT_EQ(c.participants[2].tlnr, 1);  // 65537 in 16 bits
+  EXPECT_EQ(+c.participants[2].tlnr, 1);  // 65537 in 16 bits
   EXPECT_EQ(std::string(c.participants[2].name), "Gross Zahl");
 
   ASSERT_EQ(c.homeTeams.size(), 2u);
   EXPECT_EQ(std::string(c.homeTeams[0].name), std::string(39, 'T'));
-  EXPECT_EQ(c.homeTeams[1].nummer, 3);
+  EXPECT_EQ(+c.homeTeams[1].nummer, 3);
   EXPECT_EQ(std::string(c.homeTeams[1].name), "");
 }
 
@@ -161,7 +161,7 @@ TEST(database, missing_columns_read_as_zero_and_empty) {
   SetFieldText(expected.name, "Kurz Karl");
   EXPECT_EQ(test::Bytes(c.participants[0]), test::Bytes(expected));
   ASSERT_EQ(c.homeTeams.size(), 1u);
-  EXPECT_EQ(c.homeTeams[0].nummer, 9);
+  EXPECT_EQ(+c.homeTeams[0].nummer, 9);
   EXPECT_EQ(std::string(c.homeTeams[0].name), "");
 }
 
@@ -199,17 +199,17 @@ TEST(database, a_participant_whose_team_results_cannot_be_read_is_dropped) {
           "TlnMergDaten;");
   Competition c = ReadFolder(dir);
   ASSERT_EQ(c.participants.size(), 2u);
-  EXPECT_EQ(c.participants[0].tlnr, 1);
-  EXPECT_EQ(c.participants[0].ergebnisse[0].mannschaftsergebnis, 1950);
-  EXPECT_EQ(c.participants[1].tlnr, 4);
+  EXPECT_EQ(+c.participants[0].tlnr, 1);
+  EXPECT_EQ(+c.participants[0].ergebnisse[0].mannschaftsergebnis, 1950);
+  EXPECT_EQ(+c.participants[1].tlnr, 4);
   EXPECT_EQ(c.homeTeams.size(), 2u);
 
   // Without the table every participant is dropped; the series table failing only empties results.
   ExecSql(file, "DROP VIEW TlnMerg; ALTER TABLE TlnMergDaten RENAME TO TlnMerg; DROP TABLE TlnEergSerie;");
   c = ReadFolder(dir);
   ASSERT_EQ(c.participants.size(), 3u);
-  EXPECT_EQ(c.participants[0].ergebnisse[0].serie[0].ganz, 0);
-  EXPECT_EQ(c.participants[0].ergebnisse[0].mannschaftsergebnis, 1950);
+  EXPECT_EQ(+c.participants[0].ergebnisse[0].serie[0].ganz, 0);
+  EXPECT_EQ(+c.participants[0].ergebnisse[0].mannschaftsergebnis, 1950);
   ExecSql(file, "DROP TABLE TlnMerg;");
   c = ReadFolder(dir);
   EXPECT_TRUE(c.participants.empty());

@@ -33,9 +33,9 @@ TEST(legacy_files, participants_follow_the_index_and_results_come_over_whole) {
   ReadLegacyFiles(c, dir.str(), false);
 
   ASSERT_EQ(c.participants.size(), 4u);
-  EXPECT_EQ(c.participants[0].tlnr, 4);
-  EXPECT_EQ(c.participants[1].tlnr, 1);
-  EXPECT_EQ(c.participants[2].tlnr, 2);
+  EXPECT_EQ(+c.participants[0].tlnr, 4);
+  EXPECT_EQ(+c.participants[1].tlnr, 1);
+  EXPECT_EQ(+c.participants[2].tlnr, 2);
   EXPECT_EQ(test::Bytes(c.participants[3]), test::Bytes(c.participants[0]));
 
   _ergdateilist huber{};
@@ -52,11 +52,11 @@ TEST(legacy_files, participants_follow_the_index_and_results_come_over_whole) {
   EXPECT_EQ(test::Bytes(c.participants[1]), test::Bytes(huber));
 
   EXPECT_EQ(std::string(c.participants[2].name), "Maier Anna ¹"_w);
-  EXPECT_EQ(c.participants[2].disziplin, 1);
-  EXPECT_EQ(c.participants[2].klasse, 3);
-  EXPECT_EQ(c.participants[2].zusatz2, 1);
-  EXPECT_EQ(c.participants[2].ergebnisse[49].serie[19].hundertstel, 1);
-  EXPECT_EQ(c.participants[2].ergebnisse[49].mannschaftsergebnis, 10);
+  EXPECT_EQ(+c.participants[2].disziplin, 1);
+  EXPECT_EQ(+c.participants[2].klasse, 3);
+  EXPECT_EQ(+c.participants[2].zusatz2, 1);
+  EXPECT_EQ(+c.participants[2].ergebnisse[49].serie[19].hundertstel, 1);
+  EXPECT_EQ(+c.participants[2].ergebnisse[49].mannschaftsergebnis, 10);
 }
 
 TEST(legacy_files, full_name_fields_end_at_their_width) {
@@ -91,9 +91,9 @@ TEST(legacy_files, home_teams_numbered_0_are_skipped_and_a_partial_record_ends_t
   Competition c;
   ReadLegacyFiles(c, dir.str(), false);
   ASSERT_EQ(c.homeTeams.size(), 2u);
-  EXPECT_EQ(c.homeTeams[0].nummer, 6);
+  EXPECT_EQ(+c.homeTeams[0].nummer, 6);
   EXPECT_EQ(std::string(c.homeTeams[0].name), "SV Tell");
-  EXPECT_EQ(c.homeTeams[1].nummer, 8);
+  EXPECT_EQ(+c.homeTeams[1].nummer, 8);
   EXPECT_EQ(std::string(c.homeTeams[1].name), "SG Gröbenried"_w);
 }
 

@@ -49,10 +49,11 @@ int DecimalValue(std::string_view text) {
 }
 
 std::string_view TextTable::Text(int row, int column) const {
-  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return {};
+  // An empty literal rather than a default view: its data pointer is never null.
+  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return "";
   const auto& cell = cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
                             static_cast<std::size_t>(column)];
-  return cell ? std::string_view(*cell) : std::string_view();
+  return cell ? std::string_view(*cell) : std::string_view("");
 }
 
 std::optional<TarviscoDatabase> TarviscoDatabase::OpenDatabase(const std::string& dataFolder) {
