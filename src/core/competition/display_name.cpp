@@ -14,6 +14,8 @@ void RemoveTrailingBlanks(std::string& text) {
 }  // namespace
 
 std::string FormatDisplayName(bool firstNameFirst, std::string_view raw) {
+  // The raw name is a NUL-terminated text: a NUL ends it, and never reaches the display name.
+  raw = raw.substr(0, raw.find('\0'));
   if (raw.size() > kRawNameLimit) raw = raw.substr(0, kRawNameLimit);
 
   // Surname (blanks kept), first name, rest. Blanks before the comma count too, so a surname with a

@@ -13,10 +13,11 @@ constexpr std::size_t kRawNameLimit = 49;
 constexpr std::size_t kDisplayNameLimit = 29;
 
 // The display name of a raw name (Windows-1252): the surname, the first name and the rest, in the order
-// firstNameFirst chooses, with the marks ¹ and ² moved to the end. A raw name longer than 49 characters
-// is cut there first. A display name longer than 29 characters is cut so that it fits the participant's
-// name field: the name text is cut (and blanks left at the cut removed) so that the marks still follow
-// in full, because they carry a meaning that a lost surname tail does not.
+// firstNameFirst chooses, with the marks ¹ and ² moved to the end. The raw name ends at its first NUL, if
+// any. A raw name longer than 49 characters is cut there first. A display name longer than 29 characters
+// is cut so that it fits the participant's name field: the name text is cut (and blanks left at the cut
+// removed) so that the marks still follow in full, because they carry a meaning that a lost surname tail
+// does not.
 std::string FormatDisplayName(bool firstNameFirst, std::string_view raw);
 
 }  // namespace wex
