@@ -9,7 +9,8 @@ namespace wex {
 #if defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif
-std::string Sprintf(const char* format, ...);
+std::string
+Sprintf(const char* format, ...);
 
 std::string VSprintf(const char* format, va_list args);
 
