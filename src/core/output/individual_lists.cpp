@@ -144,7 +144,8 @@ std::string StandardHtml(Context& ctx, const _listdat& entry, const Governing& g
   const Competition& competition = ctx.competition;
   int columns = 0;
   for (const _sort_ew& r : seq) columns = std::max(columns, PositiveCount(r.werte));
-  const int valueCells = std::min(entry.ezw_std_anz_erg, columns);
+  const std::int32_t wanted = entry.ezw_std_anz_erg;  // a packed field: read it by value
+  const int valueCells = std::min(wanted, columns);
   const bool startNumbers = entry.ezw_std_startnr != 0;
 
   std::string out = HtmlOpening(ctx, entry, true);
@@ -206,7 +207,8 @@ std::string StandardHtml(Context& ctx, const _listdat& entry, const Governing& g
 std::string StandardText(const Context& ctx, const _listdat& entry, const Governing& g,
                          const std::vector<RankLine>& lines) {
   const std::vector<_sort_ew>& seq = ctx.ranking.ewSequence;
-  const int shown = std::clamp(entry.ezw_std_anz_erg, 0, 400);
+  const std::int32_t wanted = entry.ezw_std_anz_erg;  // a packed field: read it by value
+  const int shown = std::clamp(wanted, 0, 400);
   std::string out = TextOpening(ctx, entry);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const RankLine& line = lines[i];
