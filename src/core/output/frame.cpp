@@ -45,7 +45,8 @@ std::string HtmlPageHead(const Context& ctx, bool overviewButton, bool reloadBut
   if (ScriptActive(cnf)) {
     out += "  <script type=\"text/javascript\">\r\n";
     Appendf(out, "    var folgeseite = \" %s\";\r\n", std::string(nextPage).c_str());
-    Appendf(out, "    var nextPageTimeout = %d;\r\n", cnf.wechselzeit * 60000);
+    // Milliseconds in 64 bits: a foreign configuration file may hold any change time.
+    Appendf(out, "    var nextPageTimeout = %lld;\r\n", static_cast<long long>(cnf.wechselzeit) * 60000);
     Appendf(out, "    var autoWechsel = %d;\r\n", cnf.auto_seitenwechsel);
     Appendf(out, "    var autoScroll = %d;\r\n", cnf.auto_scroll);
     out += "  </script>\r\n";
