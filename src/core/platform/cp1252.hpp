@@ -14,13 +14,13 @@ namespace detail {
 template <std::size_t N>
 struct Utf8Literal {
   char text[N]{};
-  consteval Utf8Literal(const char (&s)[N]) {
+  constexpr Utf8Literal(const char (&s)[N]) {
     for (std::size_t i = 0; i < N; ++i) text[i] = s[i];
   }
 };
 
 // Unicode code point to its Windows-1252 byte; 0 when the code page has no such character.
-consteval int Cp1252FromCodePoint(unsigned cp) {
+constexpr int Cp1252FromCodePoint(unsigned cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
   switch (cp) {
     case 0x20AC: return 0x80; case 0x201A: return 0x82; case 0x0192: return 0x83;
@@ -43,7 +43,7 @@ struct Cp1252Text {
 };
 
 template <Utf8Literal S>
-consteval auto ConvertLiteral() {
+constexpr auto ConvertLiteral() {
   constexpr std::size_t n = sizeof(S.text);
   Cp1252Text<n> out{};
   std::size_t i = 0;
