@@ -25,14 +25,14 @@ template <std::size_t N>
 void SetFieldText(char (&field)[N], std::string_view text) {
   static_assert(N > 0);
   const std::size_t n = text.size() < N - 1 ? text.size() : N - 1;
-  std::memcpy(field, text.data(), n);
+  if (n > 0) std::memcpy(field, text.data(), n);
   field[n] = '\0';
 }
 
 inline void SetFieldText(char* field, std::size_t width, std::string_view text) {
   if (width == 0) return;
   const std::size_t n = text.size() < width - 1 ? text.size() : width - 1;
-  std::memcpy(field, text.data(), n);
+  if (n > 0) std::memcpy(field, text.data(), n);
   field[n] = '\0';
 }
 

@@ -125,7 +125,9 @@ static_assert(offsetof(scheibenergebnis, mannschaftsergebnis_markiert) == 63);
 
 // A participant. klasse and disziplin come from the data unchecked: every reader indexes class and
 // discipline slots only through ClassSlot() and DisciplineSlot(), so a value outside the slots means
-// "no class" / "no discipline" and never reaches past an array.
+// "no class" / "no discipline" and never reaches past an array. Both loaders keep the values as the
+// data holds them (a database number cut to the field's width), so such a participant is in no class
+// and no discipline in every list alike.
 struct _ergdateilist {
   std::int16_t tlnr;              // start number; greater than 0 for every participant in the list
   char name[30];                  // display name (FormatDisplayName)
