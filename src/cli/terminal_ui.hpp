@@ -19,10 +19,12 @@ class TerminalUserInterface : public platform::UserInterface {
   void EndBusy() override {}
 
   int messageCount() const { return messages_; }
+  int errorCount() const { return errors_; }
 
  private:
   std::ostream& err_;
   int messages_ = 0;
+  int errors_ = 0;
 };
 
 // A message text as one readable terminal line: every line break becomes one blank, blanks collapse.
