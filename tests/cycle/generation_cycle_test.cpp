@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <functional>
@@ -14,6 +15,7 @@
 #include "cli/tarvisco_writer.hpp"
 #include "competition/sample_competition.hpp"
 #include "core/competition/fixed_text.hpp"
+#include "core/output/writers.hpp"
 #include "core/platform/cp1252.hpp"
 #include "core/platform/files.hpp"
 #include "support/fakes.hpp"
@@ -111,7 +113,7 @@ class generation_cycle : public ::testing::Test {
     ctx.cnf.timer_sekunden = 60;
   }
 
-  bool Generate(Context& c, const std::function<void()>& upload) {
+  bool Generate(Context& c, const UploadHook& upload) {
     view.calls.push_back("generate " + std::to_string(c.competition.participants.size()));
     ++runs;
     if (!generationSucceeds) return false;
@@ -369,9 +371,8 @@ TEST_F(generation_cycle, a_hanging_background_upload_holds_back_the_next_run) {
   UploadJob job;
   UploadViewStub uploadView;
   BackgroundUploadRunner background(job, uploadView);
-  GenerationCycle withJob(
-      ctx, view, timer, background,
-      [this](Context& c, const std::function<void()>& upload) { return Generate(c, upload); });
+  GenerationCycle withJob(ctx, view, timer, background,
+                          [this](Context& c, const UploadHook& upload) { return Generate(c, upload); });
   ctx.cnf.upload_aktiv = 1;
   SetFieldText(ctx.cnf.upload_server, "127.0.0.1:" + std::to_string(silent.port()));
 
@@ -417,6 +418,72 @@ TEST_F(generation_cycle, restoring_the_timer_starts_it_without_a_run) {
   EXPECT_EQ(view.Take(), std::vector<std::string>{"timer released, Timer Start F7"});
   cycle.ResumeTimer(false);
   EXPECT_FALSE(timer.running);
+}
+
+// The same folders with the real generation run: one marked unsorted list into the output folder.
+class generation_cycle_run : public generation_cycle {
+ protected:
+  void SetUp() override {
+    generation_cycle::SetUp();
+    _listdat entry{};
+    entry.art = kKindUnsorted;
+    entry.markiert = 1;
+    entry.scheibe_gewaehlt[0] = 1;
+    for (auto& k : entry.klasse_gewaehlt) k = 1;
+    SetFieldText(entry.dateiname, (out / "Alle.html").string());
+    SetFieldText(entry.text1, "Alle Ergebnisse");
+    ctx.actions.entries = {entry};
+    SetFieldText(ctx.cnf.indexdatei, "WexIndex.html");
+    ctx.cnf.index_erstellen = 1;
+  }
+
+  std::string ListText() { return WriteList(ctx, ctx.actions.entries[0]); }
+};
+
+TEST_F(generation_cycle_run, timed_runs_write_the_lists_and_a_quiet_tick_touches_no_file) {
+  GenerationCycle real(ctx, view, timer, uploads);
+  real.ToggleTimer();
+  ASSERT_EQ(ctx.intdat.generierungszaehler, 2);
+  EXPECT_EQ(test::ReadAll(out / "Alle.html"), ListText());
+  EXPECT_EQ(test::ReadAll(out / "Refreshindex.txt"), "1");
+
+  real.TimerTick();  // F7 forced it
+  EXPECT_EQ(test::ReadAll(out / "Refreshindex.txt"), "2");
+  fs::remove(out / "Alle.html");
+  fs::remove(out / "Refreshindex.txt");
+  real.TimerTick();
+  EXPECT_FALSE(fs::exists(out / "Alle.html"));
+  EXPECT_FALSE(fs::exists(out / "Refreshindex.txt"));
+  EXPECT_EQ(view.calls.back(), "source 2: Gen: 2");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(generation_cycle_run, f6_uploads_the_files_of_the_run_and_waits_for_the_end_on_the_command_line) {
+  test::TempDir home;
+  const std::string user = "plakard", password = "geheim";
+  test::LoopbackFtpServer server(user, password, home.path());
+  ASSERT_TRUE(server.ok()) << server.error();
+  ctx.cnf.upload_aktiv = 1;
+  SetFieldText(ctx.cnf.upload_server, "127.0.0.1:" + std::to_string(server.port()));
+  SetFieldText(ctx.cnf.upload_benutzer, user);
+  SetFieldText(ctx.cnf.upload_passwort, password);
+  UploadViewStub uploadView;
+  SynchronousUploadRunner synchronous(uploadView);
+  GenerationCycle real(ctx, view, timer, synchronous);
+
+  real.GenerateCommand();
+
+  ASSERT_EQ(uploadView.results, std::vector<platform::MessageResult>{platform::MessageResult::Ok});
+  std::vector<std::string> uploaded;
+  for (const auto& file : fs::directory_iterator(home.path())) {
+    const std::string name = file.path().filename().string();
+    uploaded.push_back(name);
+    EXPECT_EQ(test::ReadAll(file.path()), test::ReadAll(out / name)) << name;
+  }
+  std::sort(uploaded.begin(), uploaded.end());
+  EXPECT_EQ(uploaded, (std::vector<std::string>{"Alle.html", "Plakard.js", "WexIndex.html"}));
+  EXPECT_EQ(test::ReadAll(out / "Alle.html"), ListText());
+  EXPECT_EQ(view.calls.back(), "source 2: Gen: 1");
 }
 
 TEST(timer_period, follows_timer_sekunden_and_never_falls_below_a_second) {

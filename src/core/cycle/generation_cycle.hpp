@@ -3,11 +3,11 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "core/context.hpp"
 #include "core/cycle/upload.hpp"
+#include "core/output/generation.hpp"
 #include "core/platform/timer.hpp"
 
 namespace wex {
@@ -83,9 +83,10 @@ class BackgroundUploadRunner : public UploadRunner {
   UploadView& view_;
 };
 
-// One complete generation run on a loaded competition; it calls upload after a successful run when
-// upload_aktiv is set, and returns true when every list was written.
-using GenerationRun = std::function<bool(Context& ctx, const std::function<void()>& upload)>;
+// One complete generation run on a loaded competition (GenerateAll): it calls upload after a successful
+// run when upload_aktiv is set, and returns true when every list was written. Tests that only watch the
+// cycle's decisions pass a run of their own.
+using GenerationRun = std::function<bool(Context& ctx, const UploadHook& upload)>;
 
 // The timer's period in milliseconds from timer_sekunden; a stored value below one second gives one
 // second, so that a damaged configuration neither stops the timer nor lets it fire without pause.
@@ -94,7 +95,7 @@ int TimerPeriodMilliseconds(const _cnfdat& cnf);
 class GenerationCycle {
  public:
   GenerationCycle(Context& ctx, GenerationCycleView& view, platform::Timer& timer, UploadRunner& uploads,
-                  GenerationRun run);
+                  GenerationRun run = &GenerateAll);
   GenerationCycle(const GenerationCycle&) = delete;
   GenerationCycle& operator=(const GenerationCycle&) = delete;
 
