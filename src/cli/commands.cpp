@@ -4,7 +4,9 @@
 #include <memory>
 
 #include "cli/demo.hpp"
+#include "cli/session.hpp"
 #include "cli/terminal_ui.hpp"
+#include "cli/watch.hpp"
 #include "core/competition/load.hpp"
 #include "core/context.hpp"
 #include "core/cycle/upload.hpp"
@@ -74,54 +76,6 @@ int Usage(std::ostream& err, const char* help) {
   err << help;
   return kExitUsage;
 }
-
-// The clock of this run: SOURCE_DATE_EPOCH when set, so that outputs are reproducible.
-std::unique_ptr<platform::Clock> MakeClock() {
-  if (auto epoch = platform::SystemClock::SourceDateEpoch())
-    return std::make_unique<platform::SystemClock>(*epoch);
-  return std::make_unique<platform::SystemClock>();
-}
-
-// The upload on the terminal: progress lines and errors on standard error; an error does not wait for
-// its countdown, there is nobody to read it.
-class TerminalUploadView : public UploadView {
- public:
-  explicit TerminalUploadView(std::ostream& err) : err_(err) {}
-  platform::MessageResult ShowUploadError(const std::string& message, const std::string& caption,
-                                          int) override {
-    err_ << Cp1252ToUtf8(caption) << ": " << Cp1252ToUtf8(OneLine(message)) << '\n';
-    return platform::MessageResult::Ok;
-  }
-  void ShowUploadProgress(const UploadProgress& p) override {
-    err_ << "Upload " << Cp1252ToUtf8(p.caption) << ": " << p.position << "/" << p.maximum << " "
-         << Cp1252ToUtf8(p.fileName) << '\n';
-  }
-  void UploadFinished(const UploadOutcome& outcome) override {
-    err_ << "Upload " << (outcome.result == platform::MessageResult::Ok ? "beendet" : "abgebrochen") << ": "
-         << outcome.filesSent << " Dateien gesendet, " << outcome.filesFailed << " fehlgeschlagen\n";
-  }
-
- private:
-  std::ostream& err_;
-};
-
-struct Session {
-  explicit Session(std::ostream& err)
-      : ui(err), clock(MakeClock()), ctx(std::make_unique<Context>(ui, *clock)) {
-    start = StartProgram(*ctx, platform::CurrentDirectory());
-  }
-  ~Session() { EndProgram(*ctx, start); }
-
-  bool Load() {
-    return LoadCompetitionData(ctx->competition, ui, std::string(FieldText(ctx->cnf.datenpfad)),
-                               ctx->cnf.vorname_vor_nachname != 0);
-  }
-
-  TerminalUserInterface ui;
-  std::unique_ptr<platform::Clock> clock;
-  std::unique_ptr<Context> ctx;
-  StartState start;
-};
 
 int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (WantsHelp(args)) {
@@ -209,6 +163,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
   if (command == "generate") return Generate(rest, out, err);
   if (command == "export") return Export(rest, out, err);
   if (command == "demo") return Demo(rest, out, err);
+  if (command == "watch") return Watch(rest, out, err);
   err << "wexplakard-cli: unknown command '" << command << "'\n";
   return Usage(err, kUsage);
 }

@@ -140,7 +140,7 @@ CompetitionDescription DemoCompetition() {
                  {3, "SV Almrausch Unterau"},   {4, "Schützenverein Tell Kirchdorf"_w},
                  {5, "SG Hubertus Moosbach"},   {6, "Zimmerstutzen Bergham"},
                  {7, "FSG Gröbenried"_w},       {8, "SV Enzian Haslach"},
-                 {9, "Böllerschützen Au"_w},      {10, "SV Kimmerl Hintersee"}};
+                 {9, "Böllerschützen Au"_w},    {10, "SV Kimmerl Hintersee"}};
   // Team sizes 3 to 5; the participants of team 0 shoot without team.
   const int teamOf[kPeople] = {1, 2, 1, 3, 1, 4,  2,  5, 3, 6,  7, 4,  8, 9, 5, 6, 7, 1, 8, 9,
                                2, 3, 4, 5, 6, 7,  8,  9, 2, 3,  4, 5,  0, 7, 8, 9, 1, 3, 5, 7,

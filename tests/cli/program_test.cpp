@@ -1,4 +1,6 @@
 // Program start and end around the working files, and the demo competition.
+#include "core/program.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,7 +10,6 @@
 #include "core/actionlist/action_list_file.hpp"
 #include "core/actionlist/configuration.hpp"
 #include "core/competition/load.hpp"
-#include "core/program.hpp"
 #include "core/ranking/participation.hpp"
 #include "support/fakes.hpp"
 
