@@ -265,8 +265,7 @@ bool CreateDemo(const std::string& folder, DataSource source, std::string& error
   add(DemoEntry(list, k, cnf, 5, {kTargetTeiler}, "WexErg8.html"));
   add(DemoEntry(list, k, cnf, 2, {kTargetLp}, "WexErg9.txt"));
   list.entries.back().format = 1;
-  // The participation list with every team's shooters; the Meisterteiler ranking lists the best 20.
-  list.entries[1].btlg_klassen = 1;
+  // The DSB ranking lists the best 20; the Meisterteiler team ranking shows team results only.
   list.entries[5].ezw_dsb_bereich = 1;
   list.entries[5].ezw_dsb_zeilen_max = 20;
   list.entries[6].mw_ausgabe = 0;
