@@ -10,6 +10,8 @@
 #include "core/actionlist/new_entry.hpp"
 #include "core/context.hpp"
 #include "core/format.hpp"
+#include "core/output/companion_files.hpp"
+#include "core/platform/clock.hpp"
 #include "core/platform/cp1252.hpp"
 #include "core/platform/files.hpp"
 
@@ -29,10 +31,10 @@ class Dice {
   std::uint32_t state_;
 };
 
-constexpr int kTargetLg = 0;        // Luftgewehr, whole rings, 4 series
-constexpr int kTargetLp = 1;        // Luftpistole, whole rings, 3 series
-constexpr int kTargetLgZehntel = 2; // Luftgewehr with tenth scoring, 4 series
-constexpr int kTargetTeiler = 3;    // Meisterteiler: divider target, 2 series
+constexpr int kTargetLg = 0;         // Luftgewehr, whole rings, 4 series
+constexpr int kTargetLp = 1;         // Luftpistole, whole rings, 3 series
+constexpr int kTargetLgZehntel = 2;  // Luftgewehr with tenth scoring, 4 series
+constexpr int kTargetTeiler = 3;     // Meisterteiler: divider target, 2 series
 
 void SetTarget(_wettbewerbskonfig& k, int t, const char* name, int teiler, int zehntel) {
   SetFieldText(k.scheiben[t].bezeichnung, name);
@@ -48,7 +50,8 @@ _wettbewerbskonfig DemoConfig() {
   SetFieldText(k.wettbewerb3, "Schützenheim Oberau, 12. und 13. Dezember 2026"_w);
   SetFieldText(k.zusatzfeld[0], "Jugend");
   SetFieldText(k.zusatzfeld[1], "Gastschütze"_w);
-  const char* classes[] = {"Schützenklasse"_w, "Damenklasse", "Jugendklasse", "Altersklasse", "Seniorenklasse"};
+  const char* classes[] = {"Schützenklasse"_w, "Damenklasse", "Jugendklasse", "Altersklasse",
+                           "Seniorenklasse"};
   for (int i = 0; i < 5; ++i) SetFieldText(k.klassen[i], classes[i]);
   SetTarget(k, kTargetLg, "Luftgewehr 40 Schuss", 0, 0);
   SetTarget(k, kTargetLp, "Luftpistole 30 Schuss", 0, 0);
@@ -84,32 +87,34 @@ struct Person {
 constexpr int kPeople = 60;
 const std::array<Person, kPeople>& People() {
   static const std::array<Person, kPeople> people = {{
-      {"Huber, Josef jun.", 0, 0},          {"Huber, Josef sen.", 4, 0},        {"Müller, Anna"_w, 1, 0},
-      {"Dr., Hofmann Gerhard", 3, 0},       {"Schäfer, Lukas"_w, 2, 1},          {"Wagner, Thomas", 0, 0},
-      {"Bauer, Maria", 1, 0},               {"Maier, Andreas", 0, 0},            {"Gruber, Sophie", 2, 1},
-      {"Weiß, Franz Xaver"_w, 4, 0},        {"Köhler, Jürgen"_w, 3, 0},          {"Brandl, Theresa", 1, 0},
-      {"Zöllner, Michael"_w, 0, 0},         {"Pfeiffer, Stefan", 0, 0},          {"Obermaier, Katharina", 1, 0},
-      {"Kühn, Günther"_w, 4, 0},            {"Lößl, Florian"_w, 2, 1},           {"Fischer, Matthias", 0, 0},
-      {"Steiner, Lena", 2, 1},              {"Wimmer, Georg", 3, 0},             {"Schönberger, Bärbel"_w, 4, 0},
-      {"Bäuml, Korbinian"_w, 2, 1},         {"Häusler, Christine"_w, 1, 0},      {"Fürst, Martin"_w, 0, 0},
-      {"Kraus, Elisabeth", 3, 0},           {"Rieger, Sebastian", 0, 0},         {"Seitz, Johanna", 2, 1},
-      {"Lechner, Anton", 4, 0},             {"Haas, Veronika", 1, 0},            {"Schwaiger, Tobias", 0, 0},
-      {"Eder, Magdalena", 1, 0},            {"Ziegler, Benedikt", 2, 1},         {"Mayr, Peter", 3, 0},
-      {"Winkler, Claudia", 1, 0},           {"Hartl, Maximilian", 2, 1},         {"Brunner, Walter", 4, 0},
-      {"Reiter, Simone", 1, 0},             {"Aigner, Dominik", 0, 0},           {"Sailer, Monika", 3, 0},
-      {"Ostermeier, Felix", 2, 1},          {"Kiefer, Ludwig", 4, 0},            {"Niedermaier, Julia", 1, 0},
-      {"Forster, Alexander", 0, 0},         {"Hagn, Rosa", 4, 0},                {"Stadler, Quirin", 0, 0},
-      {"Vogl, Hannah", 2, 1},               {"Zeller, Bernhard", 3, 0},          {"Kammerer, Ursula", 1, 0},
-      {"Dorfner, Christian", 0, 0},         {"Grasl, Emma", 2, 1},               {"Schuster, Wolfgang", 3, 0},
-      {"Ertl, Sabine", 1, 0},               {"Probst, Valentin", 2, 1},          {"Graf, Hildegard", 4, 0},
-      {"Heindl, Markus", 0, 0},             {"Wörle, Manuela"_w, 1, 0},          {"Pichler, Johann", 3, 0},
-      {"Ruhland, Leonie", 2, 1},            {"Ebner, Konrad", 0, 0},             {"Wagner, Thomas jun.", 2, 1},
+      {"Huber, Josef jun.", 0, 0},    {"Huber, Josef sen.", 4, 0},    {"Müller, Anna"_w, 1, 0},
+      {"Dr., Hofmann Gerhard", 3, 0}, {"Schäfer, Lukas"_w, 2, 1},     {"Wagner, Thomas", 0, 0},
+      {"Bauer, Maria", 1, 0},         {"Maier, Andreas", 0, 0},       {"Gruber, Sophie", 2, 1},
+      {"Weiß, Franz Xaver"_w, 4, 0},  {"Köhler, Jürgen"_w, 3, 0},     {"Brandl, Theresa", 1, 0},
+      {"Zöllner, Michael"_w, 0, 0},   {"Pfeiffer, Stefan", 0, 0},     {"Obermaier, Katharina", 1, 0},
+      {"Kühn, Günther"_w, 4, 0},      {"Lößl, Florian"_w, 2, 1},      {"Fischer, Matthias", 0, 0},
+      {"Steiner, Lena", 2, 1},        {"Wimmer, Georg", 3, 0},        {"Schönberger, Bärbel"_w, 4, 0},
+      {"Bäuml, Korbinian"_w, 2, 1},   {"Häusler, Christine"_w, 1, 0}, {"Fürst, Martin"_w, 0, 0},
+      {"Kraus, Elisabeth", 3, 0},     {"Rieger, Sebastian", 0, 0},    {"Seitz, Johanna", 2, 1},
+      {"Lechner, Anton", 4, 0},       {"Haas, Veronika", 1, 0},       {"Schwaiger, Tobias", 0, 0},
+      {"Eder, Magdalena", 1, 0},      {"Ziegler, Benedikt", 2, 1},    {"Mayr, Peter", 3, 0},
+      {"Winkler, Claudia", 1, 0},     {"Hartl, Maximilian", 2, 1},    {"Brunner, Walter", 4, 0},
+      {"Reiter, Simone", 1, 0},       {"Aigner, Dominik", 0, 0},      {"Sailer, Monika", 3, 0},
+      {"Ostermeier, Felix", 2, 1},    {"Kiefer, Ludwig", 4, 0},       {"Niedermaier, Julia", 1, 0},
+      {"Forster, Alexander", 0, 0},   {"Hagn, Rosa", 4, 0},           {"Stadler, Quirin", 0, 0},
+      {"Vogl, Hannah", 2, 1},         {"Zeller, Bernhard", 3, 0},     {"Kammerer, Ursula", 1, 0},
+      {"Dorfner, Christian", 0, 0},   {"Grasl, Emma", 2, 1},          {"Schuster, Wolfgang", 3, 0},
+      {"Ertl, Sabine", 1, 0},         {"Probst, Valentin", 2, 1},     {"Graf, Hildegard", 4, 0},
+      {"Heindl, Markus", 0, 0},       {"Wörle, Manuela"_w, 1, 0},     {"Pichler, Johann", 3, 0},
+      {"Ruhland, Leonie", 2, 1},      {"Ebner, Konrad", 0, 0},        {"Wagner, Thomas jun.", 2, 1},
   }};
   return people;
 }
 
 // Ring series in hundredths: whole rings 85 to 100.
-int RingSeries(Dice& dice, int skill) { return std::min(100, dice.Between(85, 92) + dice.Between(0, skill)) * 100; }
+int RingSeries(Dice& dice, int skill) {
+  return std::min(100, dice.Between(85, 92) + dice.Between(0, skill)) * 100;
+}
 
 // Tenth scoring up to 109.0 rings per series of ten shots.
 int TenthSeries(Dice& dice, int skill) {
@@ -120,7 +125,9 @@ int TenthSeries(Dice& dice, int skill) {
 // Dividers from 5.0 to 2500.0, most between 50 and 500.
 int Divider(Dice& dice) {
   const int roll = dice.Between(1, 20);
-  const int tenths = roll == 1 ? dice.Between(50, 499) : roll == 20 ? dice.Between(5000, 25000) : dice.Between(500, 5000);
+  const int tenths = roll == 1    ? dice.Between(50, 499)
+                     : roll == 20 ? dice.Between(5000, 25000)
+                                  : dice.Between(500, 5000);
   return tenths * 10;
 }
 
@@ -129,13 +136,15 @@ int Divider(Dice& dice) {
 CompetitionDescription DemoCompetition() {
   CompetitionDescription d;
   d.config = DemoConfig();
-  d.homeTeams = {{1, "SG Edelweiß Oberau I"_w},    {2, "SG Edelweiß Oberau II"_w}, {3, "SV Almrausch Unterau"},
-                 {4, "Schützenverein Tell Kirchdorf"}, {5, "SG Hubertus Moosbach"},   {6, "Zimmerstutzen Bergham"},
-                 {7, "FSG Gröbenried"_w},            {8, "SV Enzian Haslach"},        {9, "Böllerschützen Au"_w}};
-  // Team sizes 3 to 5; the last participants shoot without team.
-  const int teamOf[kPeople] = {1, 2, 1, 3, 1, 4, 2, 5, 3, 6, 7, 4, 8, 9, 5, 6, 7, 1, 8, 9, 2, 3, 4, 5, 6, 7, 8,
-                               9, 2, 3, 4, 5, 6, 7, 8, 9, 1, 3, 5, 7, 9, 2, 4, 6, 8, 0, 0, 3, 5, 0, 7, 0, 9, 0,
-                               0, 0, 0, 0, 0, 0};
+  d.homeTeams = {{1, "SG Edelweiß Oberau I"_w}, {2, "SG Edelweiß Oberau II"_w},
+                 {3, "SV Almrausch Unterau"},   {4, "Schützenverein Tell Kirchdorf"_w},
+                 {5, "SG Hubertus Moosbach"},   {6, "Zimmerstutzen Bergham"},
+                 {7, "FSG Gröbenried"_w},       {8, "SV Enzian Haslach"},
+                 {9, "Böllerschützen Au"_w},    {10, "SV Kimmerl Hintersee"}};
+  // Team sizes 3 to 5; the participants of team 0 shoot without team.
+  const int teamOf[kPeople] = {1, 2, 1, 3, 1, 4,  2,  5, 3, 6,  7, 4,  8, 9, 5, 6, 7, 1, 8, 9,
+                               2, 3, 4, 5, 6, 7,  8,  9, 2, 3,  4, 5,  0, 7, 8, 9, 1, 3, 5, 7,
+                               9, 2, 4, 0, 8, 10, 10, 0, 0, 10, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0};
   Dice dice(20261212);
   for (int i = 0; i < kPeople; ++i) {
     const Person& person = People()[static_cast<std::size_t>(i)];
@@ -233,6 +242,13 @@ bool CreateDemo(const std::string& folder, DataSource source, std::string& error
   cnf.wechselzeit = 1;
   cnf.anzeige_tln_ohne_erg = 1;
   cnf.timer_sekunden = 60;
+  // The sample style sheet, as the settings dialog saves it, is the demo's active style sheet.
+  const std::string css = (root / "WexStandard.css").string();
+  if (!WriteSampleStyleSheet(platform::SystemClock(), css)) {
+    error = "Stilvorlage " + css + " konnte nicht geschrieben werden";
+    return false;
+  }
+  SetStyleSheetPath(cnf, css);
 
   const _wettbewerbskonfig& k = competition.config;
   ActionList list;
@@ -249,8 +265,7 @@ bool CreateDemo(const std::string& folder, DataSource source, std::string& error
   add(DemoEntry(list, k, cnf, 5, {kTargetTeiler}, "WexErg8.html"));
   add(DemoEntry(list, k, cnf, 2, {kTargetLp}, "WexErg9.txt"));
   list.entries.back().format = 1;
-  // The participation list with every team's shooters; the Meisterteiler ranking lists the best 20.
-  list.entries[1].btlg_klassen = 1;
+  // The DSB ranking lists the best 20; the Meisterteiler team ranking shows team results only.
   list.entries[5].ezw_dsb_bereich = 1;
   list.entries[5].ezw_dsb_zeilen_max = 20;
   list.entries[6].mw_ausgabe = 0;

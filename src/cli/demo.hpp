@@ -7,7 +7,7 @@
 
 namespace wex::cli {
 
-// A club championship as Tarvisco would record it: about 60 participants in five classes, nine home
+// A club championship as Tarvisco would record it: about 60 participants in five classes, ten home
 // teams, three ring targets (one with tenth scoring), a divider target, team results, marks, a few
 // participants without result. The same description every time.
 CompetitionDescription DemoCompetition();

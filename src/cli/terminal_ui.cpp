@@ -16,14 +16,16 @@ std::string OneLine(const std::string& text) {
   return out;
 }
 
-platform::MessageResult TerminalUserInterface::ShowMessage(const std::string& text, const std::string& caption,
+platform::MessageResult TerminalUserInterface::ShowMessage(const std::string& text,
+                                                           const std::string& caption,
                                                            platform::MessageIcon icon,
                                                            platform::MessageButtons buttons) {
   ++messages_;
   if (icon == platform::MessageIcon::Error) ++errors_;
   err_ << Cp1252ToUtf8(caption) << ": " << Cp1252ToUtf8(OneLine(text)) << '\n';
   err_.flush();
-  return buttons == platform::MessageButtons::YesNo ? platform::MessageResult::Yes : platform::MessageResult::Ok;
+  return buttons == platform::MessageButtons::YesNo ? platform::MessageResult::Yes
+                                                    : platform::MessageResult::Ok;
 }
 
 }  // namespace wex::cli

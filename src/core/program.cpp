@@ -58,7 +58,8 @@ void EndProgram(const Context& ctx, const StartState& start) {
 std::string WindowCaption(const Context& ctx, bool competitionValid) {
   const std::string title(FieldText(ctx.cnf.programmtitel));
   if (!competitionValid) return title;
-  return Sprintf("%s - %s", title.c_str(), std::string(FieldText(ctx.competition.config.veranstalter)).c_str());
+  return Sprintf("%s - %s", title.c_str(),
+                 std::string(FieldText(ctx.competition.config.veranstalter)).c_str());
 }
 
 }  // namespace wex

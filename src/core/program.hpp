@@ -9,11 +9,11 @@ namespace wex {
 
 // What the start found, so that the end writes back only what it may replace.
 struct StartState {
-  bool configurationRead = false;    // WexPlakard.kfg was read and carried our identification
-  bool configurationKeep = false;    // a kfg exists that could not be taken over: it is left as it is
-  bool actionListRead = false;       // Plakard.plk was read completely
-  bool actionListKeep = false;       // a plk exists that was foreign, cut or unreadable: left as it is
-  bool competitionValid = false;     // the data folder's WEXCONFG.WID passed the test (titles are known)
+  bool configurationRead = false;  // WexPlakard.kfg was read and carried our identification
+  bool configurationKeep = false;  // a kfg exists that could not be taken over: it is left as it is
+  bool actionListRead = false;     // Plakard.plk was read completely
+  bool actionListKeep = false;     // a plk exists that was foreign, cut or unreadable: left as it is
+  bool competitionValid = false;   // the data folder's WEXCONFG.WID passed the test (titles are known)
 };
 
 // The start sequence of the program, for the start directory given: set the start values, read the
