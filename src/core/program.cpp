@@ -1,6 +1,7 @@
 // Program start and end.
 #include "core/program.hpp"
 
+#include <cstdint>
 #include <filesystem>
 
 #include "core/actionlist/action_list_file.hpp"
@@ -18,11 +19,18 @@ bool Exists(const std::string& path) {
   return std::filesystem::exists(path, ec);
 }
 
-// True when the file holds exactly the header, the count and that many whole records.
+// True when the file holds exactly the header, a count of entries and that many whole records. A count
+// that promises more records than the file holds makes it a cut file, even when its size fits the
+// records read.
 bool ActionListFileComplete(const std::string& path, std::size_t entries) {
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
-  return !ec && size == 68 + entries * sizeof(_listdat);
+  if (ec || size != 68 + entries * sizeof(_listdat)) return false;
+  const auto head = platform::ReadFileBytes(path, 68);
+  if (!head || head->size() != 68) return false;
+  std::uint32_t count = 0;
+  for (int i = 3; i >= 0; --i) count = count << 8 | static_cast<unsigned char>((*head)[64 + i]);
+  return count == entries;
 }
 
 }  // namespace
