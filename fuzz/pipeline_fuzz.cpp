@@ -16,6 +16,7 @@
 #include "core/output/frame.hpp"
 #include "core/output/individual_lists.hpp"
 #include "core/output/team_lists.hpp"
+#include "core/output/writers.hpp"
 #include "fuzz_support.hpp"
 
 namespace {
@@ -211,6 +212,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
     }
   }
+  // The dispatch by kind, with a kind and format from the input (kinds without a writer give nothing).
+  entry.art = in.ConsumeIntegral<std::int8_t>();
+  entry.format = in.ConsumeIntegral<std::int8_t>();
+  const std::string dispatched = WriteList(ctx, entry);
+  CheckText(dispatched);
+  if (!HasListWriter(entry.art) && !dispatched.empty()) fuzz::Fail("a kind without a writer gave a list");
+
   for (int form = 0; form <= 4; ++form) {
     CheckText(OutputHead(ctx, form));
     const std::string complete = OutputFoot(ctx, form, bodies[(form + 2) % 3]);
