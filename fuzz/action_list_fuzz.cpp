@@ -77,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   file.append(reinterpret_cast<const char*>(data) + 1, size - 1);
 
+  const fuzz::ScratchScope scratch;
   const auto path = (fuzz::ScratchFolder() / "Plakard.plk").string();
   fuzz::WriteBytes(path, file);
   FuzzConfiguration(file, path);

@@ -54,6 +54,7 @@ void CheckLoaded(const Competition& c, std::size_t indexEntries) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const fuzz::ScratchScope scratch;
   std::string_view input(reinterpret_cast<const char*>(data), size);
   const auto flagBytes = Take(input, 1);
   const unsigned flags = flagBytes.empty() ? 0 : static_cast<unsigned char>(flagBytes[0]);

@@ -108,17 +108,13 @@ void BuildDatabase(FuzzedDataProvider& in, const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const fuzz::ScratchScope scratch;
   const auto& folder = fuzz::ScratchFolder();
-  static const bool configured = [&folder] {
-    fuzz::WriteBytes(folder / "WEXCONFG.WID",
-                     std::string_view(kConfigIdentification, sizeof kConfigIdentification));
-    return true;
-  }();
-  (void)configured;
+  fuzz::WriteBytes(folder / "WEXCONFG.WID",
+                   std::string_view(kConfigIdentification, sizeof kConfigIdentification));
 
   FuzzedDataProvider in(data, size);
   const auto path = folder / "tarvisco.db";
-  fuzz::RemoveFile(path);
   if (in.ConsumeIntegralInRange(0, 15) == 0)
     fuzz::WriteBytes(path, in.ConsumeRemainingBytesAsString());  // a file that is no database, or a torn one
   else
@@ -141,6 +137,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (!std::memchr(t.name, '\0', sizeof t.name)) fuzz::Fail("home-team name without NUL in its field");
     }
   }
-  fuzz::RemoveFile(path);
   return 0;
 }

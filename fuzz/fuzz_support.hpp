@@ -1,4 +1,4 @@
-// Shared pieces of the fuzz targets: a user interface that answers nothing, a scratch folder per process.
+// Shared pieces of the fuzz targets: a user interface that answers nothing, a scratch folder per input.
 #pragma once
 
 #include <unistd.h>
@@ -31,22 +31,25 @@ class SilentUserInterface : public platform::UserInterface {
   int busy = 0;  // back at 0 after every balanced busy phase
 };
 
-// One empty folder for the whole process, removed with its content when the process ends normally.
-// Each input rewrites the files it needs in it.
+// The folder of this process for the files of one input; it exists while a ScratchScope lives.
 inline const std::filesystem::path& ScratchFolder() {
-  static const std::filesystem::path folder = [] {
-    auto path = std::filesystem::temp_directory_path() / ("wex-fuzz-" + std::to_string(::getpid()));
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-    std::filesystem::create_directories(path);
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(ScratchFolder(), ignored);
-    });
-    return path;
-  }();
+  static const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("wex-fuzz-" + std::to_string(::getpid()));
   return folder;
 }
+
+// Makes the scratch folder for one input and removes it with everything in it afterwards: libFuzzer ends
+// the process without running exit handlers, so nothing may be left for the end of the process.
+class ScratchScope {
+ public:
+  ScratchScope() { std::filesystem::create_directories(ScratchFolder()); }
+  ~ScratchScope() {
+    std::error_code ec;
+    std::filesystem::remove_all(ScratchFolder(), ec);
+  }
+  ScratchScope(const ScratchScope&) = delete;
+  ScratchScope& operator=(const ScratchScope&) = delete;
+};
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

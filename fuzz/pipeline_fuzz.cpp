@@ -180,6 +180,7 @@ void CheckUtf8(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const fuzz::ScratchScope scratch;
   FuzzedDataProvider in(data, size);
   fuzz::SilentUserInterface ui;
   platform::FixedClock clock(platform::LocalTime{2026, 12, 9, 7, 5, 9});
@@ -225,6 +226,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckText(complete);
     if (form == 1) CheckUtf8(complete);
   }
-  fuzz::RemoveFile(fuzz::ScratchFolder() / ctx.intdat.protokolldatei);
   return 0;
 }
