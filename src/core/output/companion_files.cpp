@@ -119,10 +119,7 @@ std::string IndexPageText(const Context& ctx, const std::string& path) {
   out += " <hr style=\"width: 75%; height: 1px;\"noshade=\"noshade\"></hr>\r\n";
   out += FooterLine(ctx);
   out += " </tbody>\r\n";
-  if (cnf.auto_scroll != 0 || cnf.auto_seitenwechsel != 0) {
-    out += " </div>\r\n";
-    if (cnf.auto_scroll != 0) out += "</body>\r\n";
-  }
+  out += CloseScriptDivision(cnf);
   if (cnf.anzeige_tln_ohne_erg != 0 && ctx.intdat.tln_ohne_ergebnis > 0)
     Appendf(out,
             " <h4 style=\"text-align: center; position:fixed; bottom:0px; text-align:left; padding:10px;\">"

@@ -9,9 +9,18 @@
 namespace wex {
 namespace {
 
-bool ScriptActive(const _cnfdat& cnf) { return cnf.auto_scroll != 0 || cnf.auto_seitenwechsel != 0; }
-
 std::string Html(std::string_view dataText) { return HtmlEscape(dataText); }
+
+// The maker's address in double quotes, opened in a new window.
+std::string MakerLinkTarget() { return std::string("\"") + kMakerAddress + "\" target=\"_blank\""; }
+
+// The footer line of every HTML page with its date and link target.
+std::string FooterLineWith(const platform::Clock& clock, const std::string& linkTarget) {
+  return Sprintf(
+      " <h5 style=\"text-align: center;\">Diese Seite wurde am %s von WexPlakard.exe erstellt, einer "
+      "Software für den Schießsport von <a href=%s>Gröbenfalter.</a></h5>\r\n"_w,
+      FooterDate(clock).c_str(), linkTarget.c_str());
+}
 
 // The maker's address without its scheme, for the text footer.
 std::string_view MakerHost() {
@@ -154,12 +163,7 @@ std::string OutputHead(const Context& ctx, int form) {
 
 std::string OutputFoot(const Context& ctx, int form, std::string body) {
   if (form == 1) {
-    const std::string link = std::string("\"") + kMakerAddress + "\" target=\"_blank\"";
-    Appendf(body,
-            " <h5 style=\"text-align: center;\">Diese Seite wurde am %s von WexPlakard.exe erstellt, einer "
-            "Software "
-            "für den Schießsport von <a href=%s>Gröbenfalter.</a></h5>\r\n"_w,
-            FooterDate(ctx.clock).c_str(), link.c_str());
+    body += FooterLineWith(ctx.clock, MakerLinkTarget());
     body += "</html>\r\n";
     return FinishHtmlPage(body);
   }
@@ -273,6 +277,15 @@ std::string LatexEscape(std::string_view text) {
   return out;
 }
 
+bool ScriptActive(const _cnfdat& cnf) { return cnf.auto_scroll != 0 || cnf.auto_seitenwechsel != 0; }
+
+std::string CloseScriptDivision(const _cnfdat& cnf) {
+  std::string out;
+  if (ScriptActive(cnf)) out += " </div>\r\n";
+  if (cnf.auto_scroll != 0) out += "</body>\r\n";
+  return out;
+}
+
 const char* NextRowClass(int& toggle) {
   if (toggle <= 0) {
     toggle = 1;
@@ -288,17 +301,10 @@ std::string FooterDate(const platform::Clock& clock) {
 }
 
 std::string FooterLinkTarget(const _cnfdat& cnf) {
-  if (cnf.upload_aktiv == 0) return "\"groebenfalter.html\"";
-  return std::string("\"") + kMakerAddress + "\" target=\"_blank\"";
+  return cnf.upload_aktiv == 0 ? "\"groebenfalter.html\"" : MakerLinkTarget();
 }
 
-std::string FooterLine(const Context& ctx) {
-  return Sprintf(
-      " <h5 style=\"text-align: center;\">Diese Seite wurde am %s von WexPlakard.exe erstellt, einer "
-      "Software für "
-      "den Schießsport von <a href=%s>Gröbenfalter.</a></h5>\r\n"_w,
-      FooterDate(ctx.clock).c_str(), FooterLinkTarget(ctx.cnf).c_str());
-}
+std::string FooterLine(const Context& ctx) { return FooterLineWith(ctx.clock, FooterLinkTarget(ctx.cnf)); }
 
 bool WriteTextFile(const std::string& path, std::string_view text) {
   return platform::WriteFileReplacing(path, text, true);

@@ -38,6 +38,13 @@ std::string HtmlEscape(std::string_view text);
 // A data text made safe to insert into LaTeX.
 std::string LatexEscape(std::string_view text);
 
+// True when pages carry the script variables and the mouse division: auto_scroll or auto_seitenwechsel.
+bool ScriptActive(const _cnfdat& cnf);
+
+// Closes what the page head opened around the whole page: the mouse division of a script-active page,
+// and the body when the page scrolls.
+std::string CloseScriptDivision(const _cnfdat& cnf);
+
 // The class attribute of the next table row: "hell" and "dunkel" alternate through the toggle.
 const char* NextRowClass(int& toggle);
 

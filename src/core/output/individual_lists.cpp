@@ -46,8 +46,6 @@ std::string TeamField(const Competition& competition, const _ergdateilist& p) {
   return PadCut(TeamText(competition, p, false), 39);
 }
 
-bool ScriptActive(const _cnfdat& cnf) { return cnf.auto_scroll != 0 || cnf.auto_seitenwechsel != 0; }
-
 // Page head (or the bare division of a frameless copy) and the heading with the entry's texts.
 std::string HtmlOpening(const Context& ctx, const _listdat& entry, bool emptyH3) {
   std::string out;
@@ -81,8 +79,7 @@ std::string HtmlClosing(const Context& ctx, const _listdat& entry, std::string o
   }
   out += FooterLine(ctx);
   out += " </div>\r\n";
-  if (ScriptActive(ctx.cnf)) out += " </div>\r\n";
-  if (ctx.cnf.auto_scroll != 0) out += "</body>\r\n";
+  out += CloseScriptDivision(ctx.cnf);
   out += "</html>\r\n";
   return FinishHtmlPage(out);
 }

@@ -31,8 +31,7 @@ std::string ListHead(const Context& ctx, const _listdat& entry) {
 std::string PageTail(const Context& ctx, bool teamList) {
   std::string out = FooterLine(ctx);
   if (teamList) out += " </div>\r\n";
-  if (ctx.cnf.auto_scroll != 0 || ctx.cnf.auto_seitenwechsel != 0) out += " </div>\r\n";
-  if (ctx.cnf.auto_scroll != 0) out += "</body>\r\n";
+  out += CloseScriptDivision(ctx.cnf);
   out += "</html>\r\n";
   return out;
 }
